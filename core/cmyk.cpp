@@ -38,8 +38,7 @@ std::string FormatCmyk(std::int32_t R, std::int32_t G, std::int32_t B) {
     k = k * 100;
     const double keyValue = static_cast<double>(k);
 
-    return FormatBracketed(
-        {FormatWhole(cyan), FormatWhole(magenta), FormatWhole(yellow), FormatWhole(keyValue)});
+    return FormatBracketedWholes({cyan, magenta, yellow, keyValue});
 }
 
 }  // namespace colvexa

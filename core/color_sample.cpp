@@ -1,6 +1,9 @@
 #include "core/color_sample.h"
 
+#include <algorithm>
+
 #include "core/renderings.h"
+#include "core/text_writers.h"
 
 namespace colvexa {
 
@@ -16,19 +19,34 @@ ColorSample MakeColorSample(std::int32_t x, std::int32_t y, std::uint32_t colorV
 }
 
 std::string FormatPixel(const ColorSample& s) {
-    return FormatBracketed({IntToStr(s.X), IntToStr(s.Y)});
+    return FormatBracketedInts({s.X, s.Y});
 }
 
 std::string FormatRgb(const ColorSample& s) {
-    return FormatBracketed({IntToStr(s.R), IntToStr(s.G), IntToStr(s.B)});
+    return FormatBracketedInts({s.R, s.G, s.B});
 }
 
+namespace {
+
+// prefix followed by the three channels as two hex digits each.
+std::string FormatHexChannels(std::string_view prefix, std::int32_t first, std::int32_t second,
+                              std::int32_t third) {
+    char buffer[8];
+    char* out = std::copy(prefix.begin(), prefix.end(), buffer);
+    out = detail::WriteHexByte(out, first);
+    out = detail::WriteHexByte(out, second);
+    out = detail::WriteHexByte(out, third);
+    return std::string(buffer, out);
+}
+
+}  // namespace
+
 std::string FormatHtml(const ColorSample& s) {
-    return "#" + IntToHex(s.R, 2) + IntToHex(s.G, 2) + IntToHex(s.B, 2);
+    return FormatHexChannels("#", s.R, s.G, s.B);
 }
 
 std::string FormatHex(const ColorSample& s) {
-    return "0x" + IntToHex(s.B, 2) + IntToHex(s.G, 2) + IntToHex(s.R, 2);
+    return FormatHexChannels("0x", s.B, s.G, s.R);
 }
 
 }  // namespace colvexa

@@ -20,7 +20,7 @@ std::string FormatHsl(std::int32_t R, std::int32_t G, std::int32_t B, const HsvR
     const double lightness = static_cast<double>((Extended(L) * 100) * Reciprocal255);
     const double hue = reading.Hue;
     const double saturation = reading.Saturation;
-    return FormatBracketed({FormatWhole(hue), FormatWhole(saturation), FormatWhole(lightness)});
+    return FormatBracketedWholes({hue, saturation, lightness});
 }
 
 }  // namespace colvexa

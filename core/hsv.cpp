@@ -40,8 +40,7 @@ HsvReading ComputeHsv(std::int32_t R, std::int32_t G, std::int32_t B) {
 }
 
 std::string FormatHsv(const HsvReading& reading) {
-    return FormatBracketed(
-        {FormatWhole(reading.Hue), FormatWhole(reading.Saturation), FormatWhole(reading.Value)});
+    return FormatBracketedWholes({reading.Hue, reading.Saturation, reading.Value});
 }
 
 }  // namespace colvexa

@@ -24,4 +24,9 @@ std::string IntToHex(std::int32_t v, int digits);
 std::string FormatWhole(float v);
 std::string FormatWhole(double v);
 
+// The same texts as FormatBracketed of IntToStr, or of FormatWhole, of each item, built in
+// one buffer: {-5, 1079} -> "[-5,1079]", {0.4, 61.5, -0.5} -> "[0,62,-1]". Two to four items.
+std::string FormatBracketedInts(std::initializer_list<std::int32_t> items);
+std::string FormatBracketedWholes(std::initializer_list<double> items);
+
 }  // namespace colvexa

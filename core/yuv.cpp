@@ -24,8 +24,7 @@ std::string FormatYuv(std::int32_t R, std::int32_t G, std::int32_t B) {
     const float ySum = static_cast<float>(r * kYRed + g * kYGreen + b * kYBlue);
     const float uSum = static_cast<float>(r * kURed - g * kUGreen + b * kUBlue);
     const float vSum = static_cast<float>(r * kVRed - g * kVGreen - b * kVBlue);
-    return FormatBracketed(
-        {FormatWhole(Percent(ySum)), FormatWhole(Percent(uSum)), FormatWhole(Percent(vSum))});
+    return FormatBracketedWholes({Percent(ySum), Percent(uSum), Percent(vSum)});
 }
 
 }  // namespace colvexa
