@@ -2,35 +2,13 @@
 // with the heap allocations they make (goal: none).
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 
 #include "core/cmyk.h"
 #include "core/color_sample.h"
 #include "core/hsl.h"
 #include "core/hsv.h"
 #include "core/yuv.h"
-
-namespace {
-
-std::atomic<long> allocations{0};
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
+#include "bench/allocation_count.h"
 
 namespace {
 
@@ -41,14 +19,14 @@ using namespace colvexa;
 template <typename Readout>
 void RunOverColours(benchmark::State& state, Readout readout) {
     std::uint32_t value = 0;
-    const long before = allocations.load();
+    const long before = bench::Allocations();
     for (auto _ : state) {
         value = (value + 0x9E3779u) & 0xFFFFFF;
         const ColorSample s = MakeColorSample(1919, 1079, value);
         readout(s);
     }
     state.counters["allocs/colour"] = benchmark::Counter(
-        static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations()));
+        static_cast<double>(bench::Allocations() - before) / static_cast<double>(state.iterations()));
 }
 
 void Rgb(benchmark::State& state) {
