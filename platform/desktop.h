@@ -9,6 +9,8 @@ namespace colvexa::platform {
 struct CursorPoint {
     std::int32_t x = 0;
     std::int32_t y = 0;
+
+    bool operator==(const CursorPoint&) const = default;
 };
 
 // What the tick and the window drag need from the desktop. Coordinates are the screen's

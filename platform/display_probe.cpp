@@ -1,0 +1,30 @@
+#include "platform/display_probe.h"
+
+#include <cstdlib>
+#include <string_view>
+
+#include <xcb/xcb.h>
+
+namespace colvexa::platform {
+
+bool DisplayAvailable(std::string& reason) {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform != nullptr && *platform != '\0' &&
+        std::string_view(platform).substr(0, 3) != "xcb") {
+        return true;  // another toolkit platform: it reports for itself
+    }
+    const char* display = std::getenv("DISPLAY");
+    if (display == nullptr || *display == '\0') {
+        reason = "no display to show the window on (DISPLAY is not set)";
+        return false;
+    }
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool opened = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    if (!opened) {
+        reason = std::string("cannot open display \"") + display + "\"";
+    }
+    return opened;
+}
+
+}  // namespace colvexa::platform

@@ -1,0 +1,43 @@
+#include "platform/make_desktop.h"
+
+#include <QGuiApplication>
+#include <QString>
+
+#include "platform/qt_desktop.h"
+#include "platform/xdg_shell.h"
+
+#if COLVEXA_WITH_X11
+#include <qguiapplication_platform.h>
+
+#include <cstdlib>
+
+#include "platform/x11_desktop.h"
+#endif
+
+namespace colvexa::platform {
+
+std::unique_ptr<Desktop> MakeDesktop() {
+#if COLVEXA_WITH_X11
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (x11 && x11->connection()) {
+            // Qt connects to the screen DISPLAY names, as it is given no -display.
+            char* host = nullptr;
+            int display = 0;
+            int screen = 0;
+            if (!xcb_parse_display(nullptr, &host, &display, &screen)) {
+                screen = 0;
+            }
+            std::free(host);
+            return std::make_unique<X11Desktop>(x11->connection(), screen);
+        }
+    }
+#endif
+    return std::make_unique<QtDesktop>();
+}
+
+std::unique_ptr<Shell> MakeShell() {
+    return std::make_unique<XdgShell>();
+}
+
+}  // namespace colvexa::platform

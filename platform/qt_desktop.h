@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/desktop.h"
+
+namespace colvexa::platform {
+
+// The desktop of any other Qt platform, through Qt alone. Positions are Qt's screen
+// coordinates, which are the screen's own pixels unless the platform scales.
+class QtDesktop final : public Desktop {
+public:
+    bool CursorPos(CursorPoint& point) override;
+    std::uint32_t PixelAt(std::int32_t x, std::int32_t y) override;
+    void PlaceTopmost(QWidget& window) override;
+    bool StartSystemMove(QWidget& window) override;
+};
+
+}  // namespace colvexa::platform
