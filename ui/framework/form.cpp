@@ -1,0 +1,73 @@
+#include "ui/framework/form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QPointer>
+
+#include "ui/framework/application.h"
+
+namespace colvexa::ui {
+
+TForm::TForm(const char* name, int left, int top, int clientWidth, int clientHeight,
+             int borderWidth, Qt::WindowFlags extraFlags)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | extraFlags),
+      client_(new TControl(this, "Client")) {
+    setObjectName(QString::fromLatin1(name));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+    setFixedSize(clientWidth + 2 * borderWidth, clientHeight + 2 * borderWidth);
+    client_->setGeometry(borderWidth, borderWidth, clientWidth, clientHeight);
+    move(left, top);
+}
+
+TForm::~TForm() = default;
+
+void TForm::Close() {
+    if (Modal()) {
+        SetModalResult(mrCancel);
+        return;
+    }
+    close();
+}
+
+void TForm::SetModalResult(int result) {
+    modalResult_ = result;
+    if (modalLoop_ != nullptr && result != mrNone) {
+        modalLoop_->quit();
+    }
+}
+
+int TForm::ShowModal() {
+    QPointer<QWidget> previouslyActive = QApplication::activeWindow();
+    modalResult_ = mrNone;
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    loop.exec();
+    modalLoop_ = nullptr;
+    hide();
+    if (previouslyActive != nullptr && previouslyActive->isVisible()) {
+        previouslyActive->activateWindow();
+    }
+    return modalResult_;
+}
+
+void TForm::closeEvent(QCloseEvent* event) {
+    if (Modal()) {
+        event->ignore();
+        SetModalResult(mrCancel);
+        return;
+    }
+    event->accept();
+    if (Application != nullptr && Application->MainForm() == this) {
+        Application->Terminate();
+    }
+}
+
+}  // namespace colvexa::ui

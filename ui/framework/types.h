@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include <QObject>
+
+// The handful of window-framework types the forms are written in.
+namespace colvexa::ui {
+
+using TObject = QObject;
+
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+
+// Shift, Ctrl and Alt are not used by any handler; kept for the handlers' signature.
+using TShiftState = unsigned;
+
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+using TMouseEvent =
+    std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+
+// 0x00BBGGRR, as a pixel read gives it; values with the top bit set name system colours.
+using TColor = std::uint32_t;
+inline constexpr TColor clBlack = 0x00000000;
+inline constexpr TColor clWhite = 0x00FFFFFF;
+inline constexpr TColor clBlue = 0x00FF0000;
+inline constexpr TColor clPurple = 0x00800080;
+inline constexpr TColor clBtnFace = 0x8000000F;
+
+// Modal results.
+inline constexpr int mrNone = 0;
+inline constexpr int mrCancel = 2;
+
+}  // namespace colvexa::ui
