@@ -103,6 +103,9 @@ bool ChildProcess::Running() {
     int status = 0;
     if (waitpid(pid_, &status, WNOHANG) == pid_) {
         pid_ = -1;
+        if (WIFEXITED(status)) {
+            exit_code_ = WEXITSTATUS(status);
+        }
         return false;
     }
     return true;

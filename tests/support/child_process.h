@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,12 +32,16 @@ public:
     bool Running();
     // SIGTERM, then SIGKILL if it has not gone after the grace time; always reaps it.
     void Stop(std::chrono::milliseconds grace = std::chrono::seconds(5));
+    // The exit code once Running() has seen the child exit by itself; nothing before that,
+    // after a signal ended it, or after Stop() had to end it.
+    std::optional<int> ExitCode() const { return exit_code_; }
 
     const std::string& Name() const { return name_; }
 
 private:
     std::string name_;
     pid_t pid_ = -1;
+    std::optional<int> exit_code_;
 };
 
 }  // namespace colvexa::test

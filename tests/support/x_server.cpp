@@ -187,9 +187,10 @@ void XServer::StartXvfb() {
 }
 
 void XServer::StartWindowManager() {
-    // It complains about the empty configuration and falls back to its defaults.
+    // The packaged configuration, not the user's: an empty one puts up an error window.
     window_manager_ = std::make_unique<ChildProcess>(
-        std::vector<std::string>{"openbox", "--sm-disable", "--config-file", "/dev/null"},
+        std::vector<std::string>{"openbox", "--sm-disable", "--config-file",
+                                 "/etc/xdg/openbox/rc.xml"},
         ChildProcess::Options{});
     xcb_connection_t* c = Connection();
     const xcb_atom_t selection = Atom("WM_S0");
@@ -339,6 +340,9 @@ std::optional<std::uint32_t> XServer::ServerColor(int x, int y) {
         const int shift =
             setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST ? 8 * i : 8 * (bytes - 1 - i);
         pixel |= std::uint32_t{data[i]} << shift;
+    }
+    if (image->depth < 32) {
+        pixel &= (std::uint32_t{1} << image->depth) - 1;  // padding bits are not the colour's
     }
     auto colors =
         Ask(c, xcb_query_colors(c, Screen().default_colormap, 1, &pixel), xcb_query_colors_reply);
