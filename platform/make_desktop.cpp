@@ -14,9 +14,19 @@
 #include "platform/x11_desktop.h"
 #endif
 
+#if COLVEXA_WITH_WIN32
+#include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_shell.h"
+#endif
+
 namespace colvexa::platform {
 
 std::unique_ptr<Desktop> MakeDesktop() {
+#if COLVEXA_WITH_WIN32
+    if (QGuiApplication::platformName() == QLatin1String("windows")) {
+        return std::make_unique<Win32Desktop>();
+    }
+#endif
 #if COLVEXA_WITH_X11
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
@@ -37,7 +47,11 @@ std::unique_ptr<Desktop> MakeDesktop() {
 }
 
 std::unique_ptr<Shell> MakeShell() {
+#if COLVEXA_WITH_WIN32
+    return std::make_unique<Win32Shell>();
+#else
     return std::make_unique<XdgShell>();
+#endif
 }
 
 }  // namespace colvexa::platform
