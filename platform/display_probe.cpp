@@ -7,6 +7,14 @@
 
 namespace colvexa::platform {
 
+void PreferX11WhereAvailable() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const char* display = std::getenv("DISPLAY");
+    if ((platform == nullptr || *platform == '\0') && display != nullptr && *display != '\0') {
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+    }
+}
+
 bool DisplayAvailable(std::string& reason) {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform != nullptr && *platform != '\0' &&
@@ -14,6 +22,10 @@ bool DisplayAvailable(std::string& reason) {
         return true;  // another toolkit platform: it reports for itself
     }
     const char* display = std::getenv("DISPLAY");
+    if ((display == nullptr || *display == '\0') && platform == nullptr &&
+        std::getenv("WAYLAND_DISPLAY") != nullptr) {
+        return true;  // Wayland alone: the toolkit's own platform, which says it reads nothing
+    }
     if (display == nullptr || *display == '\0') {
         reason = "no display to show the window on (DISPLAY is not set)";
         return false;

@@ -9,4 +9,8 @@ namespace colvexa::platform {
 // other toolkit platform was asked for.
 bool DisplayAvailable(std::string& reason);
 
+// Under a Wayland session with XWayland, asks the toolkit for its X11 platform unless the
+// user chose one: only there can the pixels of other programs (X ones) be read at all.
+void PreferX11WhereAvailable();
+
 }  // namespace colvexa::platform

@@ -28,6 +28,7 @@ std::unique_ptr<Desktop> MakeDesktop() {
     }
 #endif
 #if COLVEXA_WITH_X11
+    // Also under XWayland, where Qt runs on xcb: the pixels are then those the X server holds.
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
         if (x11 && x11->connection()) {
@@ -43,6 +44,7 @@ std::unique_ptr<Desktop> MakeDesktop() {
         }
     }
 #endif
+    // Qt's wayland platform lands here too; it reads no pixels, and QtDesktop says so.
     return std::make_unique<QtDesktop>();
 }
 

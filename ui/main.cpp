@@ -6,6 +6,7 @@
 #include "ui/startup.h"
 
 int main(int argc, char** argv) {
+    colvexa::platform::PreferX11WhereAvailable();
     std::string reason;
     if (!colvexa::platform::DisplayAvailable(reason)) {
         std::fprintf(stderr, "colvexa: %s\n", reason.c_str());

@@ -1,8 +1,10 @@
 #include "ui/framework/application.h"
 
+#include <QAccessible>
 #include <QMessageBox>
 
 #include "ui/framework/exception.h"
+#include "ui/framework/label_accessible.h"
 
 namespace colvexa::ui {
 
@@ -35,6 +37,8 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QString::fromStdString(title_));
     // The main form's close ends the program; the hidden About window never keeps it alive.
     setQuitOnLastWindowClosed(false);
+    // Before any window exists, so screen readers see the labels' texts from the start.
+    QAccessible::installFactory(&LabelAccessibleFactory);
     Application = this;
 }
 
