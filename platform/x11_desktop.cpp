@@ -65,7 +65,15 @@ bool FitsInt16(std::int32_t v) {
 }  // namespace
 
 X11Desktop::X11Desktop(xcb_connection_t* connection, int screen_number)
-    : connection_(connection), screen_(ScreenOf(connection, screen_number)) {}
+    : connection_(connection), screen_(ScreenOf(connection, screen_number)) {
+    const xcb_setup_t& setup = *xcb_get_setup(connection_);
+    lsb_first_ = setup.image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
+    if (screen_) {
+        root_format_ = {screen_->root_visual, screen_->root_depth,
+                        FindVisual(*screen_, screen_->root_visual),
+                        BitsPerPixel(setup, screen_->root_depth)};
+    }
+}
 
 bool X11Desktop::CursorPos(CursorPoint& point) {
     if (!screen_) {
@@ -95,21 +103,22 @@ std::uint32_t X11Desktop::PixelAt(std::int32_t x, std::int32_t y) {
     if (!image) {
         return CLR_INVALID;
     }
-    const xcb_visualtype_t* visual = FindVisual(*screen_, image->visual);
+    // The root's image always comes in the root's format; anything else is looked up.
+    const bool root = image->visual == root_format_.visual && image->depth == root_format_.depth;
+    const xcb_visualtype_t* visual = root ? root_format_.type : FindVisual(*screen_, image->visual);
     if (!visual || visual->_class != XCB_VISUAL_CLASS_TRUE_COLOR) {
         return CLR_INVALID;
     }
-    const xcb_setup_t& setup = *xcb_get_setup(connection_);
-    const int bits = BitsPerPixel(setup, image->depth);
+    const int bits =
+        root ? root_format_.bits : BitsPerPixel(*xcb_get_setup(connection_), image->depth);
     const int bytes = bits / 8;
     if (bits % 8 != 0 || bytes < 1 || bytes > 4 || xcb_get_image_data_length(image.get()) < bytes) {
         return CLR_INVALID;
     }
     const std::uint8_t* data = xcb_get_image_data(image.get());
-    const bool lsb_first = setup.image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
     std::uint32_t pixel = 0;
     for (int i = 0; i < bytes; ++i) {
-        pixel |= std::uint32_t{data[i]} << (8 * (lsb_first ? i : bytes - 1 - i));
+        pixel |= std::uint32_t{data[i]} << (8 * (lsb_first_ ? i : bytes - 1 - i));
     }
     return ColorValueFromPixel(pixel, {visual->red_mask, visual->green_mask, visual->blue_mask});
 }

@@ -18,8 +18,19 @@ public:
     bool StartSystemMove(QWidget& window) override;
 
 private:
+    // How the root's pixels are laid out: looked up once, as the screen's formats never
+    // change; the pixel itself is read afresh every time.
+    struct RootFormat {
+        xcb_visualid_t visual = XCB_NONE;
+        std::uint8_t depth = 0;
+        const xcb_visualtype_t* type = nullptr;
+        int bits = 0;
+    };
+
     xcb_connection_t* connection_;
     const xcb_screen_t* screen_;
+    RootFormat root_format_;
+    bool lsb_first_ = true;
 };
 
 }  // namespace colvexa::platform

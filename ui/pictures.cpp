@@ -10,7 +10,8 @@ namespace colvexa::ui {
 namespace {
 
 QImage LoadIcon(const char* name) {
-    QImage picture(QStringLiteral(":/pictures/") + QLatin1String(name));
+    // With its format named, Qt probes no other image plugins for it.
+    QImage picture(QStringLiteral(":/pictures/") + QLatin1String(name), "PNG");
     if (picture.isNull()) {
         throw Exception(std::string("The picture ") + name + " is missing");
     }

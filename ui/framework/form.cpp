@@ -18,6 +18,9 @@ TForm::TForm(const char* name, int left, int top, int clientWidth, int clientHei
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
+    // An opaque client: a transparent label's repaint then stops at the client and does not
+    // repaint the window under it as well. The same white either way.
+    client_->setAutoFillBackground(true);
     setFixedSize(clientWidth + 2 * borderWidth, clientHeight + 2 * borderWidth);
     client_->setGeometry(borderWidth, borderWidth, clientWidth, clientHeight);
     move(left, top);
