@@ -8,13 +8,37 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
+#include <string>
 #include <thread>
 
 namespace colvexa::test {
 namespace {
+
+// An empty configuration of openbox's own defaults, never the user's. An empty file would
+// make it put up an error window, which sits on the screen the tests read.
+const std::string& OpenboxConfig() {
+    struct File {
+        std::string path = "/tmp/colvexa-test-openbox-" + std::to_string(getpid()) + ".xml";
+        File() {
+            FILE* out = std::fopen(path.c_str(), "w");
+            if (out == nullptr) {
+                throw std::runtime_error("cannot write " + path);
+            }
+            std::fputs(
+                "<?xml version=\"1.0\"?>\n"
+                "<openbox_config xmlns=\"http://openbox.org/3.4/rc\"/>\n",
+                out);
+            std::fclose(out);
+        }
+        ~File() { std::remove(path.c_str()); }
+    };
+    static const File file;
+    return file.path;
+}
 
 using Clock = std::chrono::steady_clock;
 
@@ -187,10 +211,8 @@ void XServer::StartXvfb() {
 }
 
 void XServer::StartWindowManager() {
-    // The packaged configuration, not the user's: an empty one puts up an error window.
     window_manager_ = std::make_unique<ChildProcess>(
-        std::vector<std::string>{"openbox", "--sm-disable", "--config-file",
-                                 "/etc/xdg/openbox/rc.xml"},
+        std::vector<std::string>{"openbox", "--sm-disable", "--config-file", OpenboxConfig()},
         ChildProcess::Options{});
     xcb_connection_t* c = Connection();
     const xcb_atom_t selection = Atom("WM_S0");
