@@ -8,26 +8,10 @@
 
 #include "core/color_sample.h"
 #include "platform/true_color.h"
+#include "platform/xcb_reply.h"
 
 namespace colvexa::platform {
 namespace {
-
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
-};
-template <typename T>
-using Reply = std::unique_ptr<T, FreeDeleter>;
-
-// Waits for the reply. An error comes back here and is freed, so it never reaches Qt's
-// event queue and its error handling.
-template <typename R, typename Cookie>
-Reply<R> Ask(xcb_connection_t* c, Cookie cookie,
-             R* (*reply)(xcb_connection_t*, Cookie, xcb_generic_error_t**)) {
-    xcb_generic_error_t* error = nullptr;
-    Reply<R> r(reply(c, cookie, &error));
-    std::free(error);
-    return r;
-}
 
 const xcb_screen_t* ScreenOf(xcb_connection_t* c, int number) {
     auto it = xcb_setup_roots_iterator(xcb_get_setup(c));

@@ -54,16 +54,6 @@ int ReadoutsPy(const std::vector<std::string>& args) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::optional<Rect> ViewableWindowOfSize(XServer& server, int width, int height) {
-    for (const xcb_window_t w : server.Stacking()) {
-        const auto r = server.Geometry(w);
-        if (r && r->width == width && r->height == height && server.IsViewable(w)) {
-            return r;
-        }
-    }
-    return std::nullopt;
-}
-
 struct TempDir {
     TempDir() {
         char name[] = "/tmp/colvexa-a11y-XXXXXX";
@@ -103,7 +93,7 @@ TEST(A11y, ReadoutsReachScreenReadersAndFollowThePointer) {
     setenv("QT_SCALE_FACTOR", "1.5", 1);
     ChildProcess program({COLVEXA_PROGRAM}, {});
     ASSERT_TRUE(
-        server.WaitUntil([&] { return ViewableWindowOfSize(server, 231, 320).has_value(); }));
+        server.WaitUntil([&] { return server.ViewableWindowOfSize(231, 320).has_value(); }));
 
     std::vector<std::string> wait = {"wait"};
     for (const std::string& r : Readouts(kFirstX, kFirstY, kFirst)) {

@@ -1,4 +1,5 @@
 #include "tests/e2e/program.h"
+#include "platform/xcb_reply.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -23,20 +24,8 @@
 namespace colvexa::e2e {
 namespace {
 
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
-};
-template <typename T>
-using Reply = std::unique_ptr<T, FreeDeleter>;
-
-template <typename R, typename Cookie>
-Reply<R> Ask(xcb_connection_t* c, Cookie cookie,
-             R* (*reply)(xcb_connection_t*, Cookie, xcb_generic_error_t**)) {
-    xcb_generic_error_t* error = nullptr;
-    Reply<R> r(reply(c, cookie, &error));
-    std::free(error);
-    return r;
-}
+using platform::Ask;
+using platform::Reply;
 
 const xcb_screen_t& ScreenOf(xcb_connection_t* c) {
     return *xcb_setup_roots_iterator(xcb_get_setup(c)).data;
@@ -59,19 +48,6 @@ int Channel(std::uint32_t pixel, std::uint32_t mask) {
     const int bits = std::popcount(mask);
     const std::uint32_t v = (pixel & mask) >> std::countr_zero(mask);
     return static_cast<int>(bits >= 8 ? v >> (bits - 8) : v << (8 - bits));
-}
-
-bool IsProgramWindow(xcb_connection_t* c, xcb_window_t window) {
-    auto property =
-        Ask(c, xcb_get_property(c, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 64),
-            xcb_get_property_reply);
-    if (!property) {
-        return false;
-    }
-    const std::string_view value(
-        static_cast<const char*>(xcb_get_property_value(property.get())),
-        static_cast<std::size_t>(xcb_get_property_value_length(property.get())));
-    return value.substr(0, 8) == std::string_view("colvexa\0", 8);
 }
 
 std::vector<xcb_window_t> Children(xcb_connection_t* c, xcb_window_t window) {
@@ -192,7 +168,7 @@ std::vector<xcb_window_t> ProgramWindows(XServer& server, int width, int height)
         std::vector<xcb_window_t> candidates = Children(c, top);
         candidates.push_back(top);
         for (xcb_window_t w : candidates) {
-            if (!IsProgramWindow(c, w) || !server.IsViewable(w)) {
+            if (server.WmInstance(w) != "colvexa" || !server.IsViewable(w)) {
                 continue;
             }
             const std::optional<Rect> g = server.Geometry(w);

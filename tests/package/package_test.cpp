@@ -58,16 +58,6 @@ struct ScratchRoot {
     fs::path path;
 };
 
-std::optional<Rect> ViewableWindowOfSize(XServer& server, int width, int height) {
-    for (const xcb_window_t w : server.Stacking()) {
-        const auto r = server.Geometry(w);
-        if (r && r->width == width && r->height == height && server.IsViewable(w)) {
-            return r;
-        }
-    }
-    return std::nullopt;
-}
-
 TEST(Package, ProgramUnpackedFromItShowsItsWindow) {
     ScratchRoot root;
     ASSERT_FALSE(root.path.empty());
@@ -85,7 +75,7 @@ TEST(Package, ProgramUnpackedFromItShowsItsWindow) {
     ChildProcess program({(root.path / "usr/bin/colvexa").string()}, {});
     std::optional<Rect> window;
     EXPECT_TRUE(server.WaitUntil([&] {
-        return (window = ViewableWindowOfSize(server, 154, 213)).has_value();
+        return (window = server.ViewableWindowOfSize(154, 213)).has_value();
     })) << "no 154 x 213 window";
     EXPECT_TRUE(program.Running());
     program.Stop();

@@ -1,4 +1,5 @@
 #include "tests/support/x_server.h"
+#include "platform/xcb_reply.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -17,6 +18,9 @@
 
 namespace colvexa::test {
 namespace {
+
+using platform::Ask;
+using platform::Reply;
 
 // An empty configuration of openbox's own defaults, never the user's. An empty file would
 // make it put up an error window, which sits on the screen the tests read.
@@ -41,22 +45,6 @@ const std::string& OpenboxConfig() {
 }
 
 using Clock = std::chrono::steady_clock;
-
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
-};
-template <typename T>
-using Reply = std::unique_ptr<T, FreeDeleter>;
-
-// Waits for the reply; an error (freed here) gives none.
-template <typename R, typename Cookie>
-Reply<R> Ask(xcb_connection_t* c, Cookie cookie,
-             R* (*reply)(xcb_connection_t*, Cookie, xcb_generic_error_t**)) {
-    xcb_generic_error_t* error = nullptr;
-    Reply<R> r(reply(c, cookie, &error));
-    std::free(error);
-    return r;
-}
 
 class Fd {
 public:
@@ -547,6 +535,29 @@ std::string XServer::AtomName(xcb_atom_t atom) {
     }
     return {xcb_get_atom_name_name(reply.get()),
             static_cast<std::size_t>(xcb_get_atom_name_name_length(reply.get()))};
+}
+
+std::string XServer::WmInstance(xcb_window_t window) {
+    xcb_connection_t* c = Connection();
+    auto property =
+        Ask(c, xcb_get_property(c, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 64),
+            xcb_get_property_reply);
+    if (!property) {
+        return {};
+    }
+    const char* value = static_cast<const char*>(xcb_get_property_value(property.get()));
+    const auto length = static_cast<std::size_t>(xcb_get_property_value_length(property.get()));
+    return std::string(value, strnlen(value, length));
+}
+
+std::optional<Rect> XServer::ViewableWindowOfSize(int width, int height) {
+    for (const xcb_window_t w : Stacking()) {
+        const auto r = Geometry(w);
+        if (r && r->width == width && r->height == height && IsViewable(w)) {
+            return r;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace colvexa::test

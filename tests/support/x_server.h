@@ -99,6 +99,10 @@ public:
     // The child of the root that holds the window: its frame, or itself without a manager.
     xcb_window_t TopLevelOf(xcb_window_t window);
     bool IsAbove(xcb_window_t upper, xcb_window_t lower);
+    // The instance name of the window's WM_CLASS ("" when it has none).
+    std::string WmInstance(xcb_window_t window);
+    // A viewable child of the root of that size, bottom first; nothing when there is none.
+    std::optional<Rect> ViewableWindowOfSize(int width, int height);
     // The names in the window's _NET_WM_STATE.
     std::vector<std::string> NetWmState(xcb_window_t window);
 

@@ -19,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/xcb_reply.h"
 #include "tests/support/child_process.h"
 #include "tests/support/x_server.h"
 
@@ -34,11 +35,7 @@ constexpr int kBorder = 2;
 // Around the window, so the picture shows it on the desktop.
 constexpr int kMargin = 24;
 
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
-};
-template <typename T>
-using Reply = std::unique_ptr<T, FreeDeleter>;
+using colvexa::platform::Reply;
 
 const xcb_screen_t& ScreenOf(xcb_connection_t* c) {
     return *xcb_setup_roots_iterator(xcb_get_setup(c)).data;
@@ -123,18 +120,6 @@ void PaintDesktop(XServer& server) {
     std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
-bool IsProgramWindow(xcb_connection_t* c, xcb_window_t window) {
-    Reply<xcb_get_property_reply_t> property(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 64), nullptr));
-    if (!property) {
-        return false;
-    }
-    const std::string_view value(
-        static_cast<const char*>(xcb_get_property_value(property.get())),
-        static_cast<std::size_t>(xcb_get_property_value_length(property.get())));
-    return value.substr(0, 8) == std::string_view("colvexa\0", 8);
-}
-
 // The program's main window inside the window manager's frame, once it is on screen.
 xcb_window_t FindMainWindow(XServer& server) {
     xcb_connection_t* c = server.Connection();
@@ -150,7 +135,7 @@ xcb_window_t FindMainWindow(XServer& server) {
         for (xcb_window_t w : candidates) {
             const auto g = server.Geometry(w);
             if (g && g->width == kMainWidth && g->height == kMainHeight && server.IsViewable(w) &&
-                IsProgramWindow(c, w)) {
+                server.WmInstance(w) == "colvexa") {
                 return w;
             }
         }
