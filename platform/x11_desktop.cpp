@@ -8,7 +8,7 @@
 
 #include "core/color_sample.h"
 #include "platform/true_color.h"
-#include "platform/xcb_reply.h"
+#include "platform/xcb_util.h"
 
 namespace colvexa::platform {
 namespace {
@@ -19,26 +19,6 @@ const xcb_screen_t* ScreenOf(xcb_connection_t* c, int number) {
         xcb_screen_next(&it);
     }
     return it.rem ? it.data : nullptr;
-}
-
-const xcb_visualtype_t* FindVisual(const xcb_screen_t& screen, xcb_visualid_t id) {
-    for (auto d = xcb_screen_allowed_depths_iterator(&screen); d.rem; xcb_depth_next(&d)) {
-        for (auto v = xcb_depth_visuals_iterator(d.data); v.rem; xcb_visualtype_next(&v)) {
-            if (v.data->visual_id == id) {
-                return v.data;
-            }
-        }
-    }
-    return nullptr;
-}
-
-int BitsPerPixel(const xcb_setup_t& setup, std::uint8_t depth) {
-    for (auto f = xcb_setup_pixmap_formats_iterator(&setup); f.rem; xcb_format_next(&f)) {
-        if (f.data->depth == depth) {
-            return f.data->bits_per_pixel;
-        }
-    }
-    return 0;
 }
 
 bool FitsInt16(std::int32_t v) {

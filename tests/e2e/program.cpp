@@ -1,5 +1,5 @@
 #include "tests/e2e/program.h"
-#include "platform/xcb_reply.h"
+#include "platform/xcb_util.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,5 +1,5 @@
 #include "tests/support/x_server.h"
-#include "platform/xcb_reply.h"
+#include "platform/xcb_util.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -20,6 +20,8 @@ namespace colvexa::test {
 namespace {
 
 using platform::Ask;
+using platform::BitsPerPixel;
+using platform::FindVisual;
 using platform::Reply;
 
 // An empty configuration of openbox's own defaults, never the user's. An empty file would
@@ -102,26 +104,6 @@ std::string ReadAll(int fd) {
         text.append(buffer, static_cast<std::size_t>(n));
     }
     return text;
-}
-
-int BitsPerPixel(const xcb_setup_t* setup, std::uint8_t depth) {
-    for (auto it = xcb_setup_pixmap_formats_iterator(setup); it.rem; xcb_format_next(&it)) {
-        if (it.data->depth == depth) {
-            return it.data->bits_per_pixel;
-        }
-    }
-    return 0;
-}
-
-const xcb_visualtype_t* FindVisual(const xcb_screen_t& screen, xcb_visualid_t id) {
-    for (auto d = xcb_screen_allowed_depths_iterator(&screen); d.rem; xcb_depth_next(&d)) {
-        for (auto v = xcb_depth_visuals_iterator(d.data); v.rem; xcb_visualtype_next(&v)) {
-            if (v.data->visual_id == id) {
-                return v.data;
-            }
-        }
-    }
-    return nullptr;
 }
 
 // The top bits of an 8-bit channel value, placed in the mask.
@@ -339,7 +321,7 @@ std::optional<std::uint32_t> XServer::ServerColor(int x, int y) {
         return std::nullopt;
     }
     const xcb_setup_t* setup = xcb_get_setup(c);
-    const int bytes = BitsPerPixel(setup, image->depth) / 8;
+    const int bytes = BitsPerPixel(*setup, image->depth) / 8;
     const std::uint8_t* data = xcb_get_image_data(image.get());
     if (bytes < 1 || xcb_get_image_data_length(image.get()) < bytes) {
         throw std::runtime_error("unexpected image format at depth " +

@@ -19,7 +19,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/xcb_reply.h"
+#include "platform/xcb_util.h"
 #include "tests/support/child_process.h"
 #include "tests/support/x_server.h"
 

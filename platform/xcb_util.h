@@ -2,6 +2,7 @@
 
 #include <xcb/xcb.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 
@@ -25,6 +26,28 @@ Reply<R> Ask(xcb_connection_t* c, Cookie cookie,
     Reply<R> r(reply(c, cookie, &error));
     std::free(error);
     return r;
+}
+
+// The visual of that id among the screen's, or none.
+inline const xcb_visualtype_t* FindVisual(const xcb_screen_t& screen, xcb_visualid_t id) {
+    for (auto d = xcb_screen_allowed_depths_iterator(&screen); d.rem; xcb_depth_next(&d)) {
+        for (auto v = xcb_depth_visuals_iterator(d.data); v.rem; xcb_visualtype_next(&v)) {
+            if (v.data->visual_id == id) {
+                return v.data;
+            }
+        }
+    }
+    return nullptr;
+}
+
+// Bits per pixel of images of that depth; 0 when the server has no such format.
+inline int BitsPerPixel(const xcb_setup_t& setup, std::uint8_t depth) {
+    for (auto f = xcb_setup_pixmap_formats_iterator(&setup); f.rem; xcb_format_next(&f)) {
+        if (f.data->depth == depth) {
+            return f.data->bits_per_pixel;
+        }
+    }
+    return 0;
 }
 
 }  // namespace colvexa::platform
