@@ -8,7 +8,6 @@
 #include "core/hsv.h"
 #include "core/yuv.h"
 #include "ui/fonts.h"
-#include "ui/framework/application.h"
 #include "ui/pictures.h"
 #include "ui/unit2.h"
 #include "ui/window_drag.h"
@@ -67,25 +66,18 @@ TForm1::TForm1(platform::Desktop& desktop)
     Panel1 = new TPanel(client, "Panel1", 112, 16, 38, 95);
     Timer1 = new TTimer(this, "Timer1", 50);
 
-    auto drag = [this](auto handler) {
-        return [this, handler](TObject* sender, TMouseButton button, TShiftState shift, int x,
-                               int y) { (this->*handler)(sender, button, shift, x, y); };
-    };
-    OnMouseDown() = drag(&TForm1::FormMouseDown);
+    OnMouseDown() = Bind(this, &TForm1::FormMouseDown);
     for (TLabel* label : {Label4, Label3, Label1, Label2, Label6, Label5, Label7, Label8, Label9,
                           Label10, Label12, Label11, Label13, Label14, Label15, Label16, Label17}) {
-        label->OnMouseDown = drag(&TForm1::Label17MouseDown);
+        label->OnMouseDown = Bind(this, &TForm1::Label17MouseDown);
     }
-    Image3->OnMouseDown = drag(&TForm1::Image3MouseDown);
-    Image2->OnMouseDown = drag(&TForm1::Image2MouseDown);
-    Panel1->OnMouseDown = drag(&TForm1::Panel1MouseDown);
-    Image1->OnClick = [this](TObject* sender) { Image1Click(sender); };
-    Image4->OnClick = [this](TObject* sender) { Image4Click(sender); };
-    Timer1->OnTimer = [this](TObject* sender) { Timer1Timer(sender); };
+    Image3->OnMouseDown = Bind(this, &TForm1::Image3MouseDown);
+    Image2->OnMouseDown = Bind(this, &TForm1::Image2MouseDown);
+    Panel1->OnMouseDown = Bind(this, &TForm1::Panel1MouseDown);
+    Image1->OnClick = Bind(this, &TForm1::Image1Click);
+    Image4->OnClick = Bind(this, &TForm1::Image4Click);
+    Timer1->OnTimer = Bind(this, &TForm1::Timer1Timer);
 
-    if (Application != nullptr) {
-        setWindowTitle(QString::fromStdString(Application->Title()));
-    }
     setWindowIcon(QIcon(QPixmap::fromImage(ApplicationPicture())));
 }
 

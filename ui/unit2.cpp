@@ -1,7 +1,6 @@
 #include "ui/unit2.h"
 
 #include "ui/fonts.h"
-#include "ui/framework/application.h"
 #include "ui/pictures.h"
 #include "ui/window_drag.h"
 
@@ -43,21 +42,12 @@ TForm2::TForm2(platform::Desktop& desktop, platform::Shell& shell)
     Image3->SetPicture(TickPicture());
     Image3->setCursor(Qt::CrossCursor);
 
-    auto drag = [this](auto handler) {
-        return [this, handler](TObject* sender, TMouseButton button, TShiftState shift, int x,
-                               int y) { (this->*handler)(sender, button, shift, x, y); };
-    };
-    OnMouseDown() = drag(&TForm2::FormMouseDown);
-    for (TControl* control : {static_cast<TControl*>(Image2), static_cast<TControl*>(Label6),
-                              static_cast<TControl*>(Label8), static_cast<TControl*>(Label9),
-                              static_cast<TControl*>(RzURLLabel1)}) {
-        control->OnMouseDown = drag(&TForm2::RzURLLabel1MouseDown);
+    OnMouseDown() = Bind(this, &TForm2::FormMouseDown);
+    for (TControl* control :
+         std::initializer_list<TControl*>{Image2, Label6, Label8, Label9, RzURLLabel1}) {
+        control->OnMouseDown = Bind(this, &TForm2::RzURLLabel1MouseDown);
     }
-    Image3->OnClick = [this](TObject* sender) { Image3Click(sender); };
-
-    if (Application != nullptr) {
-        setWindowTitle(QString::fromStdString(Application->Title()));
-    }
+    Image3->OnClick = Bind(this, &TForm2::Image3Click);
 }
 
 void TForm2::Image3Click(TObject*) {

@@ -24,6 +24,10 @@ TForm::TForm(const char* name, int left, int top, int clientWidth, int clientHei
     setFixedSize(clientWidth + 2 * borderWidth, clientHeight + 2 * borderWidth);
     client_->setGeometry(borderWidth, borderWidth, clientWidth, clientHeight);
     move(left, top);
+    // The taskbar and window list show the application's title, not the form's name.
+    if (Application != nullptr) {
+        setWindowTitle(QString::fromStdString(Application->Title()));
+    }
 }
 
 TForm::~TForm() = default;

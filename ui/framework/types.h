@@ -19,6 +19,13 @@ using TNotifyEvent = std::function<void(TObject* Sender)>;
 using TMouseEvent =
     std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 
+// Binds a form's handler method to an event: Label4->OnMouseDown = Bind(this,
+// &TForm1::Label17MouseDown). One body serves every control it is bound to.
+template <typename Form, typename... Args>
+std::function<void(Args...)> Bind(Form* form, void (Form::*handler)(Args...)) {
+    return [form, handler](Args... args) { (form->*handler)(args...); };
+}
+
 // 0x00BBGGRR, as a pixel read gives it; values with the top bit set name system colours.
 using TColor = std::uint32_t;
 inline constexpr TColor clBlack = 0x00000000;
