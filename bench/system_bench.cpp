@@ -186,13 +186,29 @@ public:
         root_ = xcb_setup_roots_iterator(xcb_get_setup(c_)).data->root;
 
         wm_ = Spawn({"openbox", "--sm-disable"});
-        const xcb_atom_t check = Atom("_NET_SUPPORTING_WM_CHECK");
+        // openbox drops what reaches it during its start-up, a window's map included: ask until
+        // it answers a frame-extents request from its event loop.
+        const xcb_window_t probe = xcb_generate_id(c_);
+        xcb_create_window(c_, XCB_COPY_FROM_PARENT, probe, root_, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+        xcb_client_message_event_t request{};
+        request.response_type = XCB_CLIENT_MESSAGE;
+        request.format = 32;
+        request.window = probe;
+        request.type = Atom("_NET_REQUEST_FRAME_EXTENTS");
+        const xcb_atom_t extents = Atom("_NET_FRAME_EXTENTS");
         const auto end = Clock::now() + 10s;
-        while (!HasProperty(check)) {
+        while (!HasProperty(probe, extents, XCB_ATOM_CARDINAL)) {
             if (Clock::now() > end)
                 Fail("openbox did not start");
-            std::this_thread::sleep_for(20ms);
+            xcb_send_event(
+                c_, 0, root_,
+                XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                reinterpret_cast<const char*>(&request));
+            xcb_flush(c_);
+            std::this_thread::sleep_for(100ms);
         }
+        xcb_destroy_window(c_, probe);
         // The pointer rests away from the windows, over the unchanging root.
         xcb_warp_pointer(c_, XCB_NONE, root_, 0, 0, 0, 0, 100, 100);
         const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
@@ -247,9 +263,9 @@ private:
         std::free(r);
         return atom;
     }
-    bool HasProperty(xcb_atom_t atom) {
-        auto* r = xcb_get_property_reply(
-            c_, xcb_get_property(c_, 0, root_, atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
+    bool HasProperty(xcb_window_t window, xcb_atom_t atom, xcb_atom_t type) {
+        auto* r =
+            xcb_get_property_reply(c_, xcb_get_property(c_, 0, window, atom, type, 0, 1), nullptr);
         const bool has = r && r->value_len > 0;
         std::free(r);
         return has;

@@ -204,7 +204,9 @@ void XServer::StartWindowManager() {
     wm_probe_ = xcb_generate_id(c);
     xcb_create_window(c, XCB_COPY_FROM_PARENT, wm_probe_, Root(), 0, 0, 1, 1, 0,
                       XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
-    Sync();
+    // openbox owns the selection before its start-up is over, and a window mapped before then
+    // may never be managed; its first answer comes once it is done.
+    SyncWithWindowManager();
 }
 
 const xcb_screen_t& XServer::Screen() const {
@@ -418,11 +420,17 @@ void XServer::SyncWithWindowManager() {
     }
     // The manager answers _NET_REQUEST_FRAME_EXTENTS by setting _NET_FRAME_EXTENTS, and it
     // handles what reaches it in order: once the answer is there, everything before it is done.
+    // openbox drops what reaches it during its start-up, so the request is sent again until
+    // an answer comes.
     xcb_connection_t* c = Connection();
     const xcb_atom_t extents = Atom("_NET_FRAME_EXTENTS");
     xcb_delete_property(c, wm_probe_, extents);
-    SendToRoot(wm_probe_, "_NET_REQUEST_FRAME_EXTENTS", {});
+    auto next_request = Clock::now();
     Require(WaitUntil([&] {
+                if (Clock::now() >= next_request) {
+                    SendToRoot(wm_probe_, "_NET_REQUEST_FRAME_EXTENTS", {});
+                    next_request = Clock::now() + std::chrono::milliseconds(200);
+                }
                 auto property =
                     Ask(c, xcb_get_property(c, 0, wm_probe_, extents, XCB_ATOM_CARDINAL, 0, 4),
                         xcb_get_property_reply);
