@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/framework/color.h"
 #include "ui/readout_font.h"
@@ -22,7 +23,7 @@ void TLabel::SetCaption(std::string_view caption) {
     if (!readoutFont_) {
         text_ = QString::fromUtf8(caption_.data(), static_cast<qsizetype>(caption_.size()));
     }
-    AdjustSize();
+    AdjustSize(true);
     update();
     if (QAccessible::isActive()) {
         QAccessibleEvent changed(this, QAccessible::NameChanged);
@@ -46,6 +47,7 @@ void TLabel::UseFont(const QFont& font) {
 
 void TLabel::SetTransparent(bool transparent) {
     transparent_ = transparent;
+    FindBackground();
     update();
 }
 
@@ -57,19 +59,56 @@ void TLabel::SetFontColor(TColor color) {
     update();
 }
 
-void TLabel::AdjustSize() {
-    if (readoutFont_) {
-        resize(ReadoutTextWidth(caption_), kReadoutGlyphHeight);
-        return;
+void TLabel::AdjustSize(bool keepWidth) {
+    QSize size(ReadoutTextWidth(caption_), kReadoutGlyphHeight);
+    if (!readoutFont_) {
+        const QFontMetrics metrics(font_);
+        size = QSize(metrics.horizontalAdvance(text_), metrics.height());
     }
-    const QFontMetrics metrics(font_);
-    resize(metrics.horizontalAdvance(text_), metrics.height());
+    // A label that fills its own background keeps the width of its longest text: the fill
+    // clears a shorter one, and the parent has nothing to repaint.
+    if (keepWidth && background_.isValid()) {
+        size.setWidth(std::max(size.width(), width()));
+    }
+    resize(size);
+}
+
+void TLabel::FindBackground() {
+    background_ = QColor();
+    const QWidget* parent = parentWidget();
+    if (transparent_ && parent != nullptr && parent->autoFillBackground()) {
+        const QBrush& brush = parent->palette().brush(parent->backgroundRole());
+        bool covered = brush.style() != Qt::SolidPattern;
+        // Earlier siblings lie below this one; a hidden one may be shown later.
+        for (const QObject* sibling : parent->children()) {
+            if (sibling == this || covered) {
+                break;
+            }
+            const auto* widget = qobject_cast<const QWidget*>(sibling);
+            covered = widget != nullptr && !widget->isWindow() &&
+                      widget->geometry().intersects(geometry());
+        }
+        if (!covered) {
+            background_ = brush.color();
+        }
+    }
+    setAttribute(Qt::WA_OpaquePaintEvent, !transparent_ || background_.isValid());
+}
+
+void TLabel::moveEvent(QMoveEvent*) {
+    FindBackground();
+}
+
+void TLabel::resizeEvent(QResizeEvent*) {
+    FindBackground();
 }
 
 void TLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!transparent_) {
         painter.fillRect(rect(), Qt::white);
+    } else if (background_.isValid()) {
+        painter.fillRect(rect(), background_);
     }
     if (readoutFont_) {
         DrawReadoutText(painter, QPoint(0, 0), caption_, ToQColor(fontColor_));

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include <QColor>
 #include <QFont>
 
 #include "ui/framework/control.h"
@@ -23,6 +24,9 @@ public:
     void UseFont(const QFont& font);
 
     // Transparent labels paint only their text (the default); opaque ones fill their box.
+    // A transparent label over nothing but its parent's plain filled background paints that
+    // background itself, and its box keeps the width of its longest text: a new text then
+    // repaints the label alone and not the parent under it.
     void SetTransparent(bool transparent);
     bool Transparent() const { return transparent_; }
     void SetFontColor(TColor color);
@@ -31,15 +35,19 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void AdjustSize();
+    void AdjustSize(bool keepWidth = false);
+    void FindBackground();
 
     std::string caption_;
     QString text_;  // the caption for desktop fonts; readout captions are drawn as bytes
     QFont font_;
     bool readoutFont_ = true;
     bool transparent_ = true;
+    QColor background_;  // what a transparent label fills in; invalid where it must not
     TColor fontColor_ = clBlack;
 };
 
